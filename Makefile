@@ -1,0 +1,32 @@
+# Entry points. `make test` installs what is missing, then configures, builds and runs every
+# test under both presets: the normal build, and AddressSanitizer + UndefinedBehaviorSanitizer.
+
+.PHONY: test deps build unit e2e format clean
+
+test: deps
+	cmake --preset default
+	cmake --build --preset default
+	ctest --preset default
+	cmake --preset asan
+	cmake --build --preset asan
+	ctest --preset asan
+
+deps:
+	./scripts/install-deps
+
+build: deps
+	cmake --preset default
+	cmake --build --preset default
+
+# Either set of tests alone, in the default build.
+unit: build
+	ctest --preset default -L unit
+
+e2e: build
+	ctest --preset default -L e2e
+
+format:
+	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build

@@ -1,0 +1,43 @@
+#include "about/about_form.h"
+
+#include "app/application.h"
+#include "lang/keys.h"
+#include "lang/language_reader.h"
+
+namespace tandrel {
+
+AboutForm::AboutForm(Application& app) : app_(app) {}
+
+void AboutForm::Load() {
+  if (IsLoaded()) {
+    return;
+  }
+  caption.clear();
+  lblTitle.clear();
+  lblVersion.clear();
+  lblDescription.clear();
+  cmdOKCaption = "OK";
+  window_ = app_.platform().windows.CreateAboutWindow(*this);
+  Form_Load();
+}
+
+void AboutForm::Unload() {
+  if (!IsLoaded()) {
+    return;
+  }
+  window_->Close();
+  window_.reset();
+}
+
+void AboutForm::Form_Load() {
+  LanguageReader& lang = app_.lang();
+  const std::string title(kAppTitle);
+  caption = lang.SetCaptionfromINI(keys::kAboutTitle) + " " + title;
+  // The third number is always 0.
+  lblVersion = lang.SetCaptionfromINI(keys::kVersion) + " " + std::to_string(kMajor) + "." +
+               std::to_string(kMinor) + ".0." + std::to_string(kRevision);
+  lblTitle = title;
+  lblDescription = lang.SetCaptionfromINI(keys::kDescription);
+}
+
+}  // namespace tandrel

@@ -1,0 +1,103 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/window.h"
+
+namespace tandrel {
+
+class Application;
+
+// The main window as designed, in pixels (the design's 1/1440 inch units at 15 to a pixel).
+namespace mainlayout {
+inline constexpr int kTwipsPerPixel = 15;
+inline constexpr int Pixels(int twips) {
+  return twips / kTwipsPerPixel;
+}
+// The screen movie fills the window; start-up then sizes both to the movie's own size.
+inline constexpr Rect kPlayer{0, 0, Pixels(6855), Pixels(5670)};
+// The video area in front of the screen movie, which frames the picture.
+inline constexpr Rect kVideoArea{Pixels(525), Pixels(720), Pixels(5775), Pixels(4230)};
+// The engine's picture and the black cover over it, inside the video area.
+inline constexpr Rect kStage{0, 0, Pixels(5780), Pixels(4240)};
+inline constexpr int kBackgroundRed = 204;
+inline constexpr int kBackgroundGreen = 204;
+inline constexpr int kBackgroundBlue = 204;
+}  // namespace mainlayout
+
+// A button of the hidden transport panel: its caption and enabled flag are the state it carries.
+struct HiddenButton {
+  std::string caption;
+  bool enabled = true;
+};
+
+// The main window: the video, the screen movie around it, and the hidden controls whose state
+// is the transport's.
+class MainForm {
+ public:
+  explicit MainForm(Application& app);
+  ~MainForm();
+
+  // Creation of the main window: its window, hidden, and the splash shown at once.
+  void Initialize();
+  // The start-up sequence.
+  void Form_Load();
+  // Unload handling: sets `cancel` to 1 while a disc is loading, and closes the other windows
+  // in any case. Every step is harmless when repeated.
+  void Form_Unload(int& cancel);
+  // The window is asked to close (by the toolkit or by start-up). False when refused; the
+  // window is destroyed otherwise.
+  bool QueryClose();
+  bool IsClosed() const { return window_ == nullptr; }
+
+  // Enables or disables the Edit menu and the five transport buttons together.
+  void EnableTransport(bool enabled);
+
+  void StartHook();
+  void StopHook();
+  // Builds the engine option list from the settings.
+  void SaveOptions();
+  // Puts the active language pack's texts on the menus and dialogs.
+  void ApplyCaptions();
+  // Opens the disc in the drive named by `drive`, a drive root; an empty text does nothing.
+  void PlayDVD(const std::string& drive);
+  std::string GetDesktopFolder();
+
+  // The language text of "Volume", a space and the volume level.
+  std::string VolumeText();
+
+  MovieWindow& window() { return *window_; }
+  Movie& player() { return window_->movie(); }
+
+  // The hidden panel.
+  HiddenButton rewindButton{"7"};
+  HiddenButton playButton{"4"};
+  HiddenButton pauseButton{";"};
+  HiddenButton stopButton{"<"};
+  HiddenButton ffButton{"8"};
+  HiddenButton muteStatus{"U"};
+  int volumeSlider = 0;
+  int movieProgress = 0;
+  std::string timeElapsed;
+  // The black cover over the video area, shown while nothing is open.
+  bool logoHideVisible = true;
+  int logoHideLeft = 0;
+
+ private:
+  void CloseSplash();
+  // Shows why start-up cannot go on and ends the process with a failure status.
+  void FailStartup(const std::string& text);
+  void ApplyMovieSize();
+  void RecoverConfiguration(bool opened);
+  // A step after the configuration read whose failure is logged, not fatal: the player comes
+  // up with whatever the remaining steps give it.
+  template <typename Step>
+  void RunStartupStep(Step&& step);
+
+  Application& app_;
+  std::unique_ptr<Window> splash_;
+  std::unique_ptr<MovieWindow> window_;
+};
+
+}  // namespace tandrel

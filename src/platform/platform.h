@@ -1,0 +1,28 @@
+#pragma once
+
+#include "components/video_engine.h"
+#include "platform/clock.h"
+#include "platform/desktop_folders.h"
+#include "platform/environment.h"
+#include "platform/instance_guard.h"
+#include "platform/locale.h"
+#include "platform/message_boxes.h"
+#include "platform/process.h"
+#include "platform/window.h"
+
+namespace tandrel {
+
+// Everything outside the program that it drives, handed in by main.cpp (or by a test).
+struct Platform {
+  VideoEngine& engine;
+  Windows& windows;
+  MessageBoxes& messages;
+  Clock& clock;
+  Locale& locale;
+  InstanceGuard& instance;
+  Process& process;
+  Environment& environment;
+  DesktopFolders& folders;
+};
+
+}  // namespace tandrel

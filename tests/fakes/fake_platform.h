@@ -1,0 +1,28 @@
+#pragma once
+
+#include "fakes/call_log.h"
+#include "fakes/fake_services.h"
+#include "fakes/fake_video_engine.h"
+#include "fakes/fake_windows.h"
+#include "platform/platform.h"
+
+namespace tandrel::fakes {
+
+// Every port as a recording fake, all writing to one call log.
+struct FakePlatform {
+  CallLog log;
+  FakeVideoEngine engine{log};
+  FakeWindows windows{log};
+  FakeMessageBoxes messages{log};
+  FakeClock clock{log};
+  FakeLocale locale;
+  FakeInstanceGuard instance{log};
+  FakeProcess process{log};
+  FakeEnvironment environment;
+  FakeDesktopFolders folders;
+
+  Platform platform{engine,   windows, messages,    clock,  locale,
+                    instance, process, environment, folders};
+};
+
+}  // namespace tandrel::fakes
