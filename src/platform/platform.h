@@ -2,13 +2,15 @@
 
 #include "components/video_engine.h"
 #include "platform/clock.h"
-#include "platform/desktop_folders.h"
+#include "platform/desktop_settings.h"
 #include "platform/environment.h"
 #include "platform/instance_guard.h"
 #include "platform/locale.h"
 #include "platform/message_boxes.h"
 #include "platform/process.h"
+#include "platform/timer.h"
 #include "platform/window.h"
+#include "platform/window_hooks.h"
 
 namespace tandrel {
 
@@ -22,7 +24,9 @@ struct Platform {
   InstanceGuard& instance;
   Process& process;
   Environment& environment;
-  DesktopFolders& folders;
+  DesktopSettings& desktop;
+  Timers& timers;
+  WindowHooks& hooks;
 };
 
 }  // namespace tandrel

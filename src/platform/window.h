@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "components/movie.h"
+#include "platform/window_hooks.h"
 
 namespace tandrel {
 
@@ -28,6 +29,9 @@ struct ScreenSize {
 
 enum class WindowState { Normal, Minimized };
 
+// The hidden menus that the skin pops up.
+enum class PopupMenuId { Open, Help };
+
 // One top-level window of a form. The form owns the window's state; the window renders it and
 // forwards what the user does to the form.
 class Window {
@@ -51,6 +55,9 @@ class Window {
   virtual void SetGeometry(const Rect& rect) = 0;
   virtual WindowState State() const = 0;
   virtual void SetState(WindowState state) = 0;
+
+  // The window as the window hooks see it.
+  virtual NativeWindow NativeHandle() const = 0;
 };
 
 // A window that hosts a movie (the main window's screen movie, the control bar's skin).
@@ -70,6 +77,10 @@ class Windows {
   virtual std::unique_ptr<MovieWindow> CreateControlBar(DvdBarForm& form) = 0;
   virtual std::unique_ptr<Window> CreateOptionsWindow(OptionsDialog& form) = 0;
   virtual std::unique_ptr<Window> CreateAboutWindow(AboutForm& form) = 0;
+
+  // Pops up one of the options dialog's hidden menus at the mouse pointer, as a context menu of
+  // the control bar; returns once it is closed. A chosen item runs its command on `owner`.
+  virtual void PopupMenu(OptionsDialog& owner, PopupMenuId menu) = 0;
 
   // The whole primary screen, not only its work area.
   virtual ScreenSize PrimaryScreen() const = 0;

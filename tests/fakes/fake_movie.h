@@ -26,7 +26,9 @@ class FakeMovie : public Movie {
     path = moviePath;
   }
   void SetMovieVariable(const std::string& variable, const std::string& value) override {
-    log_.Add(name_ + ".Set(" + variable + "=" + value + ")");
+    if (log_.enabled) {
+      log_.Add(name_ + ".Set(" + variable + "=" + value + ")");
+    }
     variables[variable] = value;
   }
   std::string GetMovieVariable(const std::string& variable) override {

@@ -3,6 +3,7 @@
 #include "fakes/call_log.h"
 #include "fakes/fake_services.h"
 #include "fakes/fake_video_engine.h"
+#include "fakes/fake_window_hooks.h"
 #include "fakes/fake_windows.h"
 #include "platform/platform.h"
 
@@ -12,17 +13,19 @@ namespace tandrel::fakes {
 struct FakePlatform {
   CallLog log;
   FakeVideoEngine engine{log};
-  FakeWindows windows{log};
+  FakeWindowHooks hooks{log};
+  FakeWindows windows{log, hooks};
   FakeMessageBoxes messages{log};
   FakeClock clock{log};
   FakeLocale locale;
   FakeInstanceGuard instance{log};
   FakeProcess process{log};
   FakeEnvironment environment;
-  FakeDesktopFolders folders;
+  FakeDesktopSettings desktop{log};
+  FakeTimers timers;
 
-  Platform platform{engine,   windows, messages,    clock,  locale,
-                    instance, process, environment, folders};
+  Platform platform{engine,  windows,     messages, clock,  locale, instance,
+                    process, environment, desktop,  timers, hooks};
 };
 
 }  // namespace tandrel::fakes

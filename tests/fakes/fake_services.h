@@ -1,18 +1,21 @@
 #pragma once
 
+#include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "fakes/call_log.h"
 #include "platform/clock.h"
-#include "platform/desktop_folders.h"
+#include "platform/desktop_settings.h"
 #include "platform/environment.h"
 #include "platform/instance_guard.h"
 #include "platform/locale.h"
 #include "platform/message_boxes.h"
 #include "platform/process.h"
+#include "platform/timer.h"
 
 namespace tandrel::fakes {
 
@@ -140,10 +143,59 @@ class FakeEnvironment : public Environment {
   std::string CommandLine() const override { return commandLine; }
 };
 
-class FakeDesktopFolders : public DesktopFolders {
+class FakeDesktopSettings : public DesktopSettings {
  public:
+  explicit FakeDesktopSettings(CallLog& log) : log_(log) {}
+
   std::string desktop;
-  std::string DesktopFolder() const override { return desktop; }
+  std::string wallpaperFolder;
+  std::vector<std::pair<std::string, int16_t>> wallpapers;
+
+  std::string GetDesktopFolder() override { return desktop; }
+  std::string GetWallpaperFolder() override { return wallpaperFolder; }
+  void SetWallpaper(const std::string& bitmapPath, int16_t style) override {
+    log_.Add("desktop.SetWallpaper(" + bitmapPath + "," + std::to_string(style) + ")");
+    wallpapers.emplace_back(bitmapPath, style);
+  }
+
+ private:
+  CallLog& log_;
+};
+
+// Timers that tick only when a test fires them.
+class FakeTimers : public Timers {
+ public:
+  struct Entry {
+    int intervalMs;
+    std::function<void()> tick;
+    bool running = false;
+  };
+
+  class FakeTimer : public Timer {
+   public:
+    explicit FakeTimer(Entry& entry) : entry_(entry) {}
+    void Start() override { entry_.running = true; }
+    void Stop() override { entry_.running = false; }
+
+   private:
+    Entry& entry_;
+  };
+
+  std::vector<std::unique_ptr<Entry>> timers;
+
+  std::unique_ptr<Timer> CreateTimer(int intervalMs, std::function<void()> tick) override {
+    timers.push_back(std::make_unique<Entry>(Entry{intervalMs, std::move(tick)}));
+    return std::make_unique<FakeTimer>(*timers.back());
+  }
+
+  // Ticks every running timer of `intervalMs` once.
+  void Fire(int intervalMs) {
+    for (auto& timer : timers) {
+      if (timer->running && timer->intervalMs == intervalMs) {
+        timer->tick();
+      }
+    }
+  }
 };
 
 }  // namespace tandrel::fakes

@@ -6,6 +6,7 @@
 
 #include "fakes/call_log.h"
 #include "fakes/fake_movie.h"
+#include "fakes/fake_window_hooks.h"
 #include "platform/window.h"
 
 namespace tandrel::fakes {
@@ -20,6 +21,7 @@ struct WindowRecord {
   int refreshes = 0;
   Rect geometry;
   WindowState state = WindowState::Normal;
+  NativeWindow handle = 0;
 };
 
 class FakeWindow : public MovieWindow {
@@ -64,6 +66,7 @@ class FakeWindow : public MovieWindow {
     record_->state = state;
   }
   Movie& movie() override { return *movie_; }
+  NativeWindow NativeHandle() const override { return record_->handle; }
 
  private:
   void Log(const std::string& what) { log_.Add(record_->name + "." + what); }
@@ -74,11 +77,15 @@ class FakeWindow : public MovieWindow {
 };
 
 // Creates recording windows. The main window hosts `screenMovie`, the control bar `skinMovie`;
-// both exist before the windows so that a test can set what the movies report.
+// both exist before the windows so that a test can set what the movies report. A window with a
+// movie gets two children in `hooks`: a plain one, then the movie's view, whose class name is
+// that of the Flash player's window.
 class FakeWindows : public Windows {
  public:
-  explicit FakeWindows(CallLog& log)
-      : screenMovie(log, "player"), skinMovie(log, "gui"), log_(log) {}
+  static constexpr const char* kMovieClass = "MacromediaFlashPlayerActiveX";
+
+  FakeWindows(CallLog& log, FakeWindowHooks& hooks)
+      : screenMovie(log, "player"), skinMovie(log, "gui"), log_(log), hooks_(hooks) {}
 
   FakeMovie screenMovie;
   FakeMovie skinMovie;
@@ -102,19 +109,34 @@ class FakeWindows : public Windows {
     return Make("options", nullptr);
   }
   std::unique_ptr<Window> CreateAboutWindow(AboutForm&) override { return Make("about", nullptr); }
+  void PopupMenu(OptionsDialog&, PopupMenuId menu) override {
+    log_.Add(menu == PopupMenuId::Open ? "popup(openMenu)" : "popup(helpMenu)");
+  }
   ScreenSize PrimaryScreen() const override { return screen; }
+
+  // The movie view inside the latest window `name`.
+  NativeWindow MovieView(const std::string& name) {
+    return hooks_.Child(windows.at(name)->handle, kMovieClass);
+  }
 
  private:
   std::unique_ptr<FakeWindow> Make(const std::string& name, FakeMovie* movie) {
     log_.Add("create " + name);
     auto record = std::make_shared<WindowRecord>();
     record->name = name;
+    record->handle = nextHandle_++;
+    if (movie != nullptr) {
+      hooks_.AddChild(record->handle, "Static");
+      hooks_.AddChild(record->handle, kMovieClass);
+    }
     windows[name] = record;
     ++created[name];
     return std::make_unique<FakeWindow>(log_, record, movie);
   }
 
   CallLog& log_;
+  FakeWindowHooks& hooks_;
+  NativeWindow nextHandle_ = 100;
 };
 
 }  // namespace tandrel::fakes
