@@ -1,7 +1,7 @@
 # Entry points. `make test` installs what is missing, then configures, builds and runs every
 # test under both presets: the normal build, and AddressSanitizer + UndefinedBehaviorSanitizer.
 
-.PHONY: test deps build unit e2e format clean
+.PHONY: test deps build unit e2e bench format clean
 
 test: deps
 	cmake --preset default
@@ -24,6 +24,10 @@ unit: build
 
 e2e: build
 	ctest --preset default -L e2e
+
+# Benchmarks of the program's own costs, in the optimised build.
+bench: build
+	./build/default/bench/tick_bench
 
 format:
 	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i

@@ -28,7 +28,7 @@ class StartupTest : public testing::Test {
     fake.environment.programFolder = programDir.path();
     fake.environment.variables["TEMP"] = tempDir.path();
     fake.environment.systemTemp = systemTempDir.path();
-    fake.folders.desktop = "/home/ann/Desktop";
+    fake.desktop.desktop = "/home/ann/Desktop";
     fake.windows.screenMovie.answers = {{"_width", "640"}, {"_height", "400"}};
   }
 
@@ -215,7 +215,7 @@ TEST_P(StartupRecovery, WritesTheDefaultsAndSaysSo) {
   // The next start reads the new file without a word.
   fakes::FakePlatform again;
   again.environment = fake.environment;
-  again.folders.desktop = "/elsewhere";
+  again.desktop.desktop = "/elsewhere";
   Application second(again.platform);
   second.Start();
   EXPECT_TRUE(again.messages.shown.empty());

@@ -5,6 +5,7 @@ namespace tandrel {
 Application::Application(Platform& platform)
     : platform_(platform),
       lang_(state_.settings, platform.environment, platform.clock, platform.locale),
+      hooking_(platform.hooks),
       mainForm_(*this),
       dvdBarForm_(*this),
       optionsDialog_(*this),

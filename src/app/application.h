@@ -6,6 +6,7 @@
 #include "app/main_form.h"
 #include "app/mod_main.h"
 #include "controlbar/dvd_bar_form.h"
+#include "controlbar/hooking.h"
 #include "lang/language_reader.h"
 #include "options/options_dialog.h"
 #include "platform/platform.h"
@@ -29,6 +30,7 @@ class Application {
   Platform& platform() { return platform_; }
   ModMain& state() { return state_; }
   LanguageReader& lang() { return lang_; }
+  Hooking& hooking() { return hooking_; }
 
   MainForm& mainForm() { return mainForm_; }
   DvdBarForm& dvdBarForm();
@@ -44,6 +46,7 @@ class Application {
   Platform& platform_;
   ModMain state_;
   LanguageReader lang_;
+  Hooking hooking_;
   MainForm mainForm_;
   DvdBarForm dvdBarForm_;
   OptionsDialog optionsDialog_;

@@ -12,6 +12,7 @@
 #include "app/skin_file.h"
 #include "components/movie_variables.h"
 #include "controlbar/dvd_bar_form.h"
+#include "controlbar/hooking.h"
 #include "lang/captions.h"
 #include "lang/keys.h"
 #include "lang/language_reader.h"
@@ -59,6 +60,12 @@ void MainForm::Initialize() {
   Windows& windows = app_.platform().windows;
   window_ = windows.CreateMainWindow(*this);
   window_->SetGeometry(mainlayout::kPlayer);
+  player().SetCommandHandler([this](const std::string& command, const std::string& args) {
+    player_FSCommand(command, args);
+  });
+  movieTimer_ =
+      app_.platform().timers.CreateTimer(kTimerIntervalMs, [this] { movieTimer_Timer(); });
+  movieTimer_->Start();
   // Not modal, and painted at once, so that it shows while the main window loads.
   splash_ = windows.CreateSplash();
   splash_->Show();
@@ -205,7 +212,7 @@ void MainForm::CloseSplash() {
 }
 
 void MainForm::Form_Unload(int& cancel) {
-  if (timeElapsed == app_.lang().SetCaptionfromINI(keys::kLoading)) {
+  if (timeElapsed == LoadingText()) {
     cancel = 1;
   }
   StopHook();
@@ -238,13 +245,30 @@ void MainForm::EnableTransport(bool enabled) {
 }
 
 void MainForm::StartHook() {
-  // The screen movie's view filters the right button and the menu key once the hooks exist.
+  if (IsClosed()) {
+    return;
+  }
+  try {
+    Hooking& hooking = app_.hooking();
+    if (const NativeWindow flash = hooking.FindFlashWindow(window_->NativeHandle())) {
+      hooking.HookScreenWindow(flash, true);
+    }
+  } catch (const std::exception&) {
+    // The movie keeps its own handling of the right button.
+  }
 }
 
-void MainForm::StopHook() {}
-
-void MainForm::SaveOptions() {
-  // The engine option list is built here once the engine's options exist.
+void MainForm::StopHook() {
+  if (IsClosed()) {
+    return;
+  }
+  try {
+    Hooking& hooking = app_.hooking();
+    if (const NativeWindow flash = hooking.FindFlashWindow(window_->NativeHandle())) {
+      hooking.HookScreenWindow(flash, false);
+    }
+  } catch (const std::exception&) {
+  }
 }
 
 void MainForm::ApplyCaptions() {
@@ -258,8 +282,28 @@ void MainForm::PlayDVD(const std::string& drive) {
   // Opening a disc arrives with the drive menu.
 }
 
+void MainForm::Snapshot() {
+  // Snapshots are taken once the engine can be asked for them.
+}
+
+void MainForm::optionsMenuCommand_Click() {
+  // The options dialog is shown here once it has its controls.
+}
+
 std::string MainForm::GetDesktopFolder() {
-  return app_.platform().folders.DesktopFolder();
+  return app_.platform().desktop.GetDesktopFolder();
+}
+
+std::string MainForm::GetWallpaperFolder() {
+  return app_.platform().desktop.GetWallpaperFolder();
+}
+
+void MainForm::SetWallpaper(const std::string& bitmapPath) {
+  app_.platform().desktop.SetWallpaper(bitmapPath, app_.state().settings.WallpaperStyle);
+}
+
+std::string MainForm::LoadingText() {
+  return app_.lang().SetCaptionfromINI(keys::kLoading);
 }
 
 std::string MainForm::VolumeText() {

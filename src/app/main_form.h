@@ -3,6 +3,8 @@
 #include <memory>
 #include <string>
 
+#include "app/file_list.h"
+#include "platform/timer.h"
 #include "platform/window.h"
 
 namespace tandrel {
@@ -54,18 +56,47 @@ class MainForm {
   // Enables or disables the Edit menu and the five transport buttons together.
   void EnableTransport(bool enabled);
 
+  // Transport. Each operation checks the engine's state first and does nothing at all when
+  // that guard fails. Engine failures pass to the caller.
+  void playButton_Click();
+  void pauseButton_Click();
+  void stopButton_Click();
+  void ffButton_Click();
+  void rewindButton_Click();
+  void muteStatus_Click();
+  // Applies the volume slider; only with `button` 1 (the left button). Unmutes first.
+  void volumeSlider_MouseMove(int button, int shift, int x, int y);
+  void FullScreen();
+
+  // The 10 ms tick: mirrors the engine's state into the time texts, the seek knob, the video
+  // cover and the transport's enabled state. A failing call ends that tick only.
+  void movieTimer_Timer();
+  // Commands of the screen movie: dragging the window and seeking with the knob.
+  void player_FSCommand(const std::string& command, const std::string& args);
+
   void StartHook();
   void StopHook();
-  // Builds the engine option list from the settings.
+  // Builds the engine option list from the settings and clears old snapshot images out of the
+  // folder that snapshots are delivered through.
   void SaveOptions();
   // Puts the active language pack's texts on the menus and dialogs.
   void ApplyCaptions();
   // Opens the disc in the drive named by `drive`, a drive root; an empty text does nothing.
   void PlayDVD(const std::string& drive);
+  // Takes a snapshot of the picture and delivers it.
+  void Snapshot();
+  // Runs the options dialog and applies what it changed to the display.
+  void optionsMenuCommand_Click();
+
   std::string GetDesktopFolder();
+  std::string GetWallpaperFolder();
+  // Makes the bitmap the desktop wallpaper, laid out as the settings say.
+  void SetWallpaper(const std::string& bitmapPath);
 
   // The language text of "Volume", a space and the volume level.
   std::string VolumeText();
+  // The loading text, which stands in `timeElapsed` while a disc opens.
+  std::string LoadingText();
 
   MovieWindow& window() { return *window_; }
   Movie& player() { return window_->movie(); }
@@ -83,8 +114,17 @@ class MainForm {
   // The black cover over the video area, shown while nothing is open.
   bool logoHideVisible = true;
   int logoHideLeft = 0;
+  // Names of the snapshot images ("IMG_*.jpg") in the folder they are delivered through.
+  FileList tempImages{"IMG_*.jpg"};
+
+  static constexpr int kTimerIntervalMs = 10;
+  // The fixed wait after starting or stopping playback.
+  static constexpr int kEngineWaitMs = 500;
+  static constexpr size_t kEngineOptionCount = 10;
 
  private:
+  void DeleteListedImages();
+  void SetLogoHideVisible(bool visible);
   void CloseSplash();
   // Shows why start-up cannot go on and ends the process with a failure status.
   void FailStartup(const std::string& text);
@@ -98,6 +138,7 @@ class MainForm {
   Application& app_;
   std::unique_ptr<Window> splash_;
   std::unique_ptr<MovieWindow> window_;
+  std::unique_ptr<Timer> movieTimer_;
 };
 
 }  // namespace tandrel

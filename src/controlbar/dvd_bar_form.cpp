@@ -1,9 +1,13 @@
 #include "controlbar/dvd_bar_form.h"
 
+#include <exception>
+
 #include "app/application.h"
 #include "app/main_form.h"
 #include "app/paths.h"
+#include "components/hot_keys.h"
 #include "components/movie_variables.h"
+#include "controlbar/hooking.h"
 
 namespace tandrel {
 
@@ -15,6 +19,9 @@ void DvdBarForm::Load() {
   }
   Platform& platform = app_.platform();
   window_ = platform.windows.CreateControlBar(*this);
+  gui().SetCommandHandler([this](const std::string& command, const std::string& args) {
+    gui_FSCommand(command, args);
+  });
 
   StartHook();
   gui().SetMoviePath(SkinFilePath(platform.environment));
@@ -41,10 +48,123 @@ void DvdBarForm::Form_Unload() {
   closing_ = false;
 }
 
-void DvdBarForm::StartHook() {
-  // The skin's view filters the right button and the menu key once the hooks exist.
+void DvdBarForm::Form_Paint() {
+  MainForm& main = app_.mainForm();
+  if (!main.IsClosed() && !main.window().IsVisible()) {
+    main.window().Show();
+  }
 }
 
-void DvdBarForm::StopHook() {}
+void DvdBarForm::Form_Resize() {
+  MainForm& main = app_.mainForm();
+  if (!main.IsClosed() && !main.window().IsVisible() && IsLoaded() &&
+      window_->State() != WindowState::Minimized) {
+    main.window().Show();
+  }
+}
+
+void DvdBarForm::gui_FSCommand(const std::string& command, const std::string&) {
+  Platform& platform = app_.platform();
+  MainForm& main = app_.mainForm();
+  if (command == "IDC_FS_drag") {
+    DragWindow(platform.hooks, window_->NativeHandle());
+  } else if (command == "power") {
+    platform.process.EndProcess(0);
+  } else if (command == "drivers") {
+    OptionsDialog& options = app_.optionsDialog();
+    options.fileMenu_Click();
+    platform.windows.PopupMenu(options, PopupMenuId::Open);
+  } else if (command == "vol+") {
+    VolumeStep(+1);
+  } else if (command == "vol-") {
+    VolumeStep(-1);
+  } else if (command == "play") {
+    main.playButton_Click();
+  } else if (command == "rewind") {
+    main.rewindButton_Click();
+  } else if (command == "minimize") {
+    window_->SetState(WindowState::Minimized);
+    if (!main.IsClosed()) {
+      main.window().Hide();
+    }
+  } else if (command == "ff") {
+    main.ffButton_Click();
+  } else if (command == "stop") {
+    main.stopButton_Click();
+  } else if (command == "pause") {
+    main.pauseButton_Click();
+  } else if (command == "mute") {
+    main.muteStatus_Click();
+  } else if (command == "help") {
+    platform.windows.PopupMenu(app_.optionsDialog(), PopupMenuId::Help);
+  } else if (command == "options") {
+    app_.optionsDialog().Form_Load();
+    main.optionsMenuCommand_Click();
+  } else if (command == "snapshot") {
+    main.Snapshot();
+  } else if (command == "open") {
+    gui().SetMovieVariable(movievars::kDvdName, kNoDriveSelected);
+    // Straight to the engine: none of the stop button's guards or waits.
+    platform.engine.StopPlayback();
+    // Inverted whatever the tray then does, so a failed attempt is followed by the opposite.
+    DoorOpen = !DoorOpen;
+    SetDoor(app_.state().CurrentTarget, DoorOpen);
+  } else if (command == "fullscreen") {
+    main.FullScreen();
+  } else if (command == "navup") {
+    SendHotKey(platform.engine, hotkeys::kNavUp, 'u');
+  } else if (command == "navdown") {
+    SendHotKey(platform.engine, hotkeys::kNavDown, 'd');
+  } else if (command == "navright") {
+    SendHotKey(platform.engine, hotkeys::kNavRight, 'r');
+  } else if (command == "navleft") {
+    SendHotKey(platform.engine, hotkeys::kNavLeft, 'l');
+  } else if (command == "enter") {
+    SendHotKey(platform.engine, hotkeys::kNavActivate, 'a');
+  }
+}
+
+void DvdBarForm::VolumeStep(int step) {
+  MainForm& main = app_.mainForm();
+  if ((step > 0 && main.volumeSlider >= 100) || (step < 0 && main.volumeSlider <= 0)) {
+    return;
+  }
+  main.volumeSlider += step;
+  main.volumeSlider_MouseMove(1, 0, 0, 0);
+  gui().SetMovieVariable(movievars::kVolumeText, main.VolumeText());
+}
+
+void DvdBarForm::StartHook() {
+  try {
+    Hooking& hooking = app_.hooking();
+    if (const NativeWindow flash = hooking.FindFlashWindow(window_->NativeHandle())) {
+      hooking.HookSkinWindow(flash, true);
+    }
+  } catch (const std::exception&) {
+    // The skin keeps its own handling of the right button.
+  }
+}
+
+void DvdBarForm::StopHook() {
+  try {
+    Hooking& hooking = app_.hooking();
+    if (const NativeWindow flash = hooking.FindFlashWindow(window_->NativeHandle())) {
+      hooking.HookSkinWindow(flash, false);
+    }
+  } catch (const std::exception&) {
+  }
+}
+
+void DvdBarForm::Eject(const std::string& drive) {
+  SetDoor(drive, true);
+}
+
+void DvdBarForm::CloseDoor(const std::string& drive) {
+  SetDoor(drive, false);
+}
+
+void DvdBarForm::SetDoor(const std::string&, bool) {
+  // Moving the tray arrives with the drives.
+}
 
 }  // namespace tandrel

@@ -33,4 +33,10 @@ void OptionsDialog::Form_Load() {
   // to fill.
 }
 
+void OptionsDialog::fileMenu_Click() {
+  // The drive scan fills the menu once drives can be enumerated.
+}
+
+void OptionsDialog::dvdsList_Click(int) {}
+
 }  // namespace tandrel

@@ -51,6 +51,11 @@ class OptionsDialog {
   // Fills the controls from the settings record.
   void Form_Load();
 
+  // Builds the drive menu from a fresh scan of the drives.
+  void fileMenu_Click();
+  // Opens the disc of drive entry `index`.
+  void dvdsList_Click(int index);
+
   HiddenMenus menus;
   std::string title = "Options";
   std::string languageFrameCaption = "Language";
