@@ -275,17 +275,6 @@ void MainForm::ApplyCaptions() {
   tandrel::ApplyCaptions(app_);
 }
 
-void MainForm::PlayDVD(const std::string& drive) {
-  if (drive.empty()) {
-    return;
-  }
-  // Opening a disc arrives with the drive menu.
-}
-
-void MainForm::Snapshot() {
-  // Snapshots are taken once the engine can be asked for them.
-}
-
 void MainForm::optionsMenuCommand_Click() {
   // The options dialog is shown here once it has its controls.
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -122,9 +123,10 @@ class MainForm {
   static constexpr int kEngineWaitMs = 500;
   static constexpr size_t kEngineOptionCount = 10;
 
+  void SetLogoHideVisible(bool visible);
+
  private:
   void DeleteListedImages();
-  void SetLogoHideVisible(bool visible);
   void CloseSplash();
   // Shows why start-up cannot go on and ends the process with a failure status.
   void FailStartup(const std::string& text);
@@ -139,6 +141,9 @@ class MainForm {
   std::unique_ptr<Window> splash_;
   std::unique_ptr<MovieWindow> window_;
   std::unique_ptr<Timer> movieTimer_;
+  // Bytes available to the user on the snapshot folder's volume, from the last query that
+  // worked.
+  uint64_t freeBytesAvailable_ = 0;
 };
 
 }  // namespace tandrel

@@ -163,8 +163,8 @@ void DvdBarForm::CloseDoor(const std::string& drive) {
   SetDoor(drive, false);
 }
 
-void DvdBarForm::SetDoor(const std::string&, bool) {
-  // Moving the tray arrives with the drives.
+void DvdBarForm::SetDoor(const std::string& drive, bool open) {
+  app_.platform().tray.SetDoor(drive, open);
 }
 
 }  // namespace tandrel

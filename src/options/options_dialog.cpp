@@ -33,10 +33,4 @@ void OptionsDialog::Form_Load() {
   // to fill.
 }
 
-void OptionsDialog::fileMenu_Click() {
-  // The drive scan fills the menu once drives can be enumerated.
-}
-
-void OptionsDialog::dvdsList_Click(int) {}
-
 }  // namespace tandrel

@@ -53,8 +53,10 @@ class OptionsDialog {
 
   // Builds the drive menu from a fresh scan of the drives.
   void fileMenu_Click();
-  // Opens the disc of drive entry `index`.
+  // Opens the disc of drive entry `index`. A failure to open it is shown to the user.
   void dvdsList_Click(int index);
+  // Runs the main window's unload handling, then ends the program at once.
+  void exitCommand_Click();
 
   HiddenMenus menus;
   std::string title = "Options";

@@ -3,12 +3,15 @@
 #include "components/video_engine.h"
 #include "platform/clock.h"
 #include "platform/desktop_settings.h"
+#include "platform/drive_query.h"
 #include "platform/environment.h"
 #include "platform/instance_guard.h"
 #include "platform/locale.h"
 #include "platform/message_boxes.h"
+#include "platform/pictures.h"
 #include "platform/process.h"
 #include "platform/timer.h"
+#include "platform/tray.h"
 #include "platform/window.h"
 #include "platform/window_hooks.h"
 
@@ -27,6 +30,11 @@ struct Platform {
   DesktopSettings& desktop;
   Timers& timers;
   WindowHooks& hooks;
+  DriveQuery& drives;
+  Tray& tray;
+  DiskSpace& disk;
+  Pictures& pictures;
+  Clipboard& clipboard;
 };
 
 }  // namespace tandrel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fakes/call_log.h"
+#include "fakes/fake_discs.h"
 #include "fakes/fake_services.h"
 #include "fakes/fake_video_engine.h"
 #include "fakes/fake_window_hooks.h"
@@ -23,9 +24,13 @@ struct FakePlatform {
   FakeEnvironment environment;
   FakeDesktopSettings desktop{log};
   FakeTimers timers;
+  FakeDriveQuery drives;
+  FakeTray tray{log};
+  FakeDiskSpace disk;
+  FakePictures pictures{log};
 
-  Platform platform{engine,  windows,     messages, clock,  locale, instance,
-                    process, environment, desktop,  timers, hooks};
+  Platform platform{engine,  windows, messages, clock,  locale, instance, process,  environment,
+                    desktop, timers,  hooks,    drives, tray,   disk,     pictures, pictures};
 };
 
 }  // namespace tandrel::fakes
