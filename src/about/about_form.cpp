@@ -17,6 +17,7 @@ void AboutForm::Load() {
   lblVersion.clear();
   lblDescription.clear();
   cmdOKCaption = "OK";
+  closedWindow_.reset();
   window_ = app_.platform().windows.CreateAboutWindow(*this);
   Form_Load();
 }
@@ -26,7 +27,7 @@ void AboutForm::Unload() {
     return;
   }
   window_->Close();
-  window_.reset();
+  closedWindow_ = std::move(window_);
 }
 
 void AboutForm::Form_Load() {
@@ -38,6 +39,18 @@ void AboutForm::Form_Load() {
                std::to_string(kMinor) + ".0." + std::to_string(kRevision);
   lblTitle = title;
   lblDescription = lang.SetCaptionfromINI(keys::kDescription);
+}
+
+void AboutForm::cmdOK_Click() {
+  Unload();
+}
+
+void AboutForm::SCLabel1_Click() {
+  app_.platform().opener.Open(SCLabel1, false);
+}
+
+void AboutForm::SCLabel2_Click() {
+  app_.platform().opener.Open("mailto:" + SCLabel2, false);
 }
 
 }  // namespace tandrel

@@ -275,10 +275,6 @@ void MainForm::ApplyCaptions() {
   tandrel::ApplyCaptions(app_);
 }
 
-void MainForm::optionsMenuCommand_Click() {
-  // The options dialog is shown here once it has its controls.
-}
-
 std::string MainForm::GetDesktopFolder() {
   return app_.platform().desktop.GetDesktopFolder();
 }

@@ -25,6 +25,13 @@ std::string TempFolder(const Environment& env);
 // The skin movie assembled at start-up: "~tandrel.tmp" in the temporary folder.
 std::string SkinFilePath(const Environment& env);
 
+// Help files, one per language pack, named after it.
+#ifdef _WIN32
+inline constexpr const char* kHelpExtension = ".chm";
+#else
+inline constexpr const char* kHelpExtension = ".html";
+#endif
+
 inline constexpr const char* kConfigFileName = "Config.cfg";
 inline constexpr const char* kErrorLogName = "errorlog.txt";
 inline constexpr const char* kLangFolder = "Lang";

@@ -10,6 +10,7 @@
 #include "platform/message_boxes.h"
 #include "platform/pictures.h"
 #include "platform/process.h"
+#include "platform/shell.h"
 #include "platform/timer.h"
 #include "platform/tray.h"
 #include "platform/window.h"
@@ -35,6 +36,9 @@ struct Platform {
   DiskSpace& disk;
   Pictures& pictures;
   Clipboard& clipboard;
+  ShellOpener& opener;
+  AutoPlayRegistration& autoPlay;
+  FolderDialogs& folderDialogs;
 };
 
 }  // namespace tandrel

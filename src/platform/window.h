@@ -43,13 +43,16 @@ class Window {
   // Shows the window modally; returns once it has been hidden or closed.
   virtual void ShowModal() = 0;
   virtual void Hide() = 0;
-  // Destroys the window. Harmless when repeated.
+  // Destroys the window. Harmless when repeated, and allowed from within one of the window's own
+  // event handlers: the toolkit's part is then released once that handler has returned.
   virtual void Close() = 0;
   virtual bool IsVisible() const = 0;
   // Paints the window at once rather than at the next pass of the event loop.
   virtual void Repaint() = 0;
   // The form's state changed: render it again.
   virtual void Refresh() = 0;
+  // Takes the keyboard focus.
+  virtual void Focus() = 0;
 
   virtual Rect Geometry() const = 0;
   virtual void SetGeometry(const Rect& rect) = 0;

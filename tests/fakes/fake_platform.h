@@ -28,9 +28,11 @@ struct FakePlatform {
   FakeTray tray{log};
   FakeDiskSpace disk;
   FakePictures pictures{log};
+  FakeShell shell{log};
 
-  Platform platform{engine,  windows, messages, clock,  locale, instance, process,  environment,
-                    desktop, timers,  hooks,    drives, tray,   disk,     pictures, pictures};
+  Platform platform{engine,      windows,  messages, clock, locale, instance, process,
+                    environment, desktop,  timers,   hooks, drives, tray,     disk,
+                    pictures,    pictures, shell,    shell, shell};
 };
 
 }  // namespace tandrel::fakes

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <memory>
@@ -196,6 +197,59 @@ class FakeTimers : public Timers {
       }
     }
   }
+};
+
+}  // namespace tandrel::fakes
+
+#include "platform/shell.h"
+
+namespace tandrel::fakes {
+
+class FakeShell : public ShellOpener, public AutoPlayRegistration, public FolderDialogs {
+ public:
+  explicit FakeShell(CallLog& log) : log_(log) {}
+
+  // Targets that open; anything else fails.
+  std::vector<std::string> openable;
+  std::vector<std::string> opened;
+  std::vector<int16_t> registrations;
+  // What successive folder dialogs return; empty when the list runs out (cancelled).
+  std::vector<std::string> folderChoices;
+  std::vector<BrowseInfo> browses;
+  bool windowsNT = true;
+
+  bool Open(const std::string& target, bool maximized) override {
+    log_.Add("shell.Open(" + target + (maximized ? ",max" : "") + ")");
+    if (std::find(openable.begin(), openable.end(), target) == openable.end()) {
+      return false;
+    }
+    opened.push_back(target);
+    return true;
+  }
+  void RegisterAutoPlay(int16_t autoPlay) override {
+    log_.Add("autoplay.Register(" + std::to_string(autoPlay) + ")");
+    registrations.push_back(autoPlay);
+  }
+  // Runs while the folder dialog is up.
+  std::function<void()> duringBrowse;
+
+  std::string BrowseForFolder(BrowseInfo& info) override {
+    log_.Add("shell.BrowseForFolder");
+    browses.push_back(info);
+    if (duringBrowse) {
+      duringBrowse();
+    }
+    if (folderChoices.empty()) {
+      return {};
+    }
+    std::string choice = folderChoices.front();
+    folderChoices.erase(folderChoices.begin());
+    return choice;
+  }
+  bool IsWindowsNT() override { return windowsNT; }
+
+ private:
+  CallLog& log_;
 };
 
 }  // namespace tandrel::fakes

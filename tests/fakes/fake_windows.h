@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -24,10 +25,14 @@ struct WindowRecord {
   NativeWindow handle = 0;
 };
 
+// What the user does while a modal window of a kind is up, by kind; each runs once.
+using ModalActions = std::map<std::string, std::function<void()>>;
+
 class FakeWindow : public MovieWindow {
  public:
-  FakeWindow(CallLog& log, std::shared_ptr<WindowRecord> record, FakeMovie* movie)
-      : log_(log), record_(std::move(record)), movie_(movie) {}
+  FakeWindow(CallLog& log, std::shared_ptr<WindowRecord> record, FakeMovie* movie,
+             ModalActions& whileModal)
+      : log_(log), record_(std::move(record)), movie_(movie), whileModal_(whileModal) {}
 
   void Show() override {
     Log("Show");
@@ -38,6 +43,12 @@ class FakeWindow : public MovieWindow {
     Log("ShowModal");
     record_->visible = true;
     ++record_->shows;
+    auto action = whileModal_.find(record_->name);
+    if (action != whileModal_.end()) {
+      auto user = std::move(action->second);
+      whileModal_.erase(action);
+      user();
+    }
   }
   void Hide() override {
     Log("Hide");
@@ -54,6 +65,7 @@ class FakeWindow : public MovieWindow {
     ++record_->repaints;
   }
   void Refresh() override { ++record_->refreshes; }
+  void Focus() override { Log("Focus"); }
   Rect Geometry() const override { return record_->geometry; }
   void SetGeometry(const Rect& rect) override {
     Log("SetGeometry(" + std::to_string(rect.left) + "," + std::to_string(rect.top) + "," +
@@ -74,6 +86,7 @@ class FakeWindow : public MovieWindow {
   CallLog& log_;
   std::shared_ptr<WindowRecord> record_;
   FakeMovie* movie_;
+  ModalActions& whileModal_;
 };
 
 // Creates recording windows. The main window hosts `screenMovie`, the control bar `skinMovie`;
@@ -90,6 +103,7 @@ class FakeWindows : public Windows {
   FakeMovie screenMovie;
   FakeMovie skinMovie;
   ScreenSize screen{1024, 768};
+  ModalActions whileModal;
 
   // The latest window of each kind: "splash", "main", "bar", "options", "about".
   std::map<std::string, std::shared_ptr<WindowRecord>> windows;
@@ -131,7 +145,7 @@ class FakeWindows : public Windows {
     }
     windows[name] = record;
     ++created[name];
-    return std::make_unique<FakeWindow>(log_, record, movie);
+    return std::make_unique<FakeWindow>(log_, record, movie, whileModal);
   }
 
   CallLog& log_;
