@@ -28,6 +28,7 @@ e2e: build
 # Benchmarks of the program's own costs, in the optimised build.
 bench: build
 	./build/default/bench/tick_bench
+	./build/default/bench/engine_bench
 
 format:
 	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i

@@ -1,13 +1,20 @@
 #pragma once
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace tandrel {
 
+// A call the engine could not carry out.
+class EngineError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
 // The video engine (`stage` on the main window): opens, decodes and shows a disc. Every call is
-// made on the user-interface thread. A call that fails throws an exception derived from
-// std::exception; callers decide whether to catch it.
+// made on the user-interface thread. A call that fails throws EngineError (or another exception
+// derived from std::exception); callers decide whether to catch it.
 class VideoEngine {
  public:
   virtual ~VideoEngine() = default;
