@@ -1,0 +1,105 @@
+// Tandrel: wires the real backends into the program and runs it.
+#include <QApplication>
+#include <memory>
+
+#include "app/application.h"
+#include "backends/linux/linux_disk_space.h"
+#include "backends/linux/linux_drives.h"
+#include "backends/linux/linux_environment.h"
+#include "backends/linux/linux_instance_guard.h"
+#include "backends/linux/linux_process.h"
+#include "backends/linux/system_clock.h"
+#include "backends/linux/system_locale.h"
+#include "backends/linux/xdg_desktop_settings.h"
+#include "backends/qt/qt_services.h"
+#include "backends/qt/qt_views.h"
+#include "backends/vlc/vlc_engine.h"
+#include "lang/language_reader.h"
+
+namespace {
+
+// Until the desktop session is asked through D-Bus, the screen saver is left alone.
+class SessionScreenSaver : public tandrel::ScreenSaver {
+ public:
+  void Inhibit() override {}
+  void UnInhibit() override {}
+};
+
+// Until the desktop integration registers it, AutoPlay changes nothing.
+class NoAutoPlay : public tandrel::AutoPlayRegistration {
+ public:
+  void RegisterAutoPlay(int16_t) override {}
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // The interface's movies are small; the software renderer draws them anywhere, with or without
+  // a graphics driver.
+  if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND")) {
+    qputenv("QT_QUICK_BACKEND", "software");
+  }
+  QApplication qt(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Tandrel"));
+  QApplication::setWindowIcon(tandrel::ProgramIcon());
+  // The program ends by its own rules: the power button, Exit, or both windows closed.
+  QApplication::setQuitOnLastWindowClosed(false);
+
+  tandrel::LinuxEnvironment environment(argc, argv);
+  std::vector<std::string> discPaths;
+  if (tandrel::IsDvdFolderOrImage(environment.CommandLine())) {
+    discPaths.push_back(environment.CommandLine());
+  }
+
+  SessionScreenSaver screenSaver;
+  tandrel::QtFullScreen fullScreen;
+  std::unique_ptr<tandrel::VlcEngine> engine;
+  try {
+    tandrel::VlcEngine::Options options;
+    options.silent = qEnvironmentVariable("TANDREL_AUDIO") == QLatin1String("none");
+    engine = std::make_unique<tandrel::VlcEngine>(screenSaver, fullScreen, options);
+  } catch (const std::exception& failure) {
+    tandrel::QtMessageBoxes().Show(
+        std::string("Tandrel cannot start its video engine.\r") + failure.what(), "Tandrel",
+        tandrel::MessageIcon::Critical, tandrel::MessageButtons::Ok);
+    return 1;
+  }
+
+  tandrel::Application* running = nullptr;
+  auto failures = [&running](const std::exception& failure) {
+    if (running != nullptr) {
+      running->lang().WriteErrorLog(tandrel::DescribeFailure(failure, "MovieCommand"));
+    }
+  };
+  tandrel::QtWindows windows(*engine, fullScreen, failures);
+  tandrel::QtMessageBoxes messages;
+  tandrel::SystemClock clock;
+  tandrel::SystemLocale locale;
+  tandrel::LinuxInstanceGuard instance;
+  tandrel::LinuxProcess process;
+  tandrel::XdgDesktopSettings desktop(environment);
+  tandrel::QtTimers timers;
+  tandrel::QtWindowHooks hooks;
+  tandrel::LinuxDriveQuery drives(discPaths);
+  tandrel::LinuxTray tray;
+  tandrel::LinuxDiskSpace disk;
+  tandrel::QtPictures pictures;
+  tandrel::QtShellOpener opener;
+  NoAutoPlay autoPlay;
+  tandrel::QtFolderDialogs folderDialogs;
+
+  tandrel::Platform platform{*engine,  windows, messages,    clock,        locale,
+                             instance, process, environment, desktop,      timers,
+                             hooks,    drives,  tray,        disk,         pictures,
+                             pictures, opener,  autoPlay,    folderDialogs};
+  tandrel::Application app(platform);
+  running = &app;
+  app.Start();
+  int status = 0;
+  if (!app.mainForm().IsClosed()) {
+    status = QApplication::exec();
+  }
+  running = nullptr;
+  engine->StopPlayback();
+  return status;
+}
