@@ -1,7 +1,7 @@
 # Entry points. `make test` installs what is missing, then configures, builds and runs every
 # test under both presets: the normal build, and AddressSanitizer + UndefinedBehaviorSanitizer.
 
-.PHONY: test deps build unit e2e bench format clean
+.PHONY: test run deps build unit e2e bench format clean
 
 test: deps
 	cmake --preset default
@@ -13,6 +13,10 @@ test: deps
 
 deps:
 	./scripts/install-deps
+
+# Builds and starts the player on the demo disc (on a virtual display when there is none).
+run: build
+	./scripts/run
 
 build: deps
 	cmake --preset default

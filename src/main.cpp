@@ -1,15 +1,19 @@
 // Tandrel: wires the real backends into the program and runs it.
 #include <QApplication>
+#include <filesystem>
 #include <memory>
 
 #include "app/application.h"
+#include "backends/linux/disc_argument.h"
 #include "backends/linux/linux_disk_space.h"
 #include "backends/linux/linux_drives.h"
 #include "backends/linux/linux_environment.h"
 #include "backends/linux/linux_instance_guard.h"
 #include "backends/linux/linux_process.h"
+#include "backends/linux/run_command.h"
 #include "backends/linux/system_clock.h"
 #include "backends/linux/system_locale.h"
+#include "backends/linux/xdg_autoplay.h"
 #include "backends/linux/xdg_desktop_settings.h"
 #include "backends/qt/qt_services.h"
 #include "backends/qt/qt_views.h"
@@ -23,12 +27,6 @@ class SessionScreenSaver : public tandrel::ScreenSaver {
  public:
   void Inhibit() override {}
   void UnInhibit() override {}
-};
-
-// Until the desktop integration registers it, AutoPlay changes nothing.
-class NoAutoPlay : public tandrel::AutoPlayRegistration {
- public:
-  void RegisterAutoPlay(int16_t) override {}
 };
 
 }  // namespace
@@ -46,9 +44,12 @@ int main(int argc, char** argv) {
   QApplication::setQuitOnLastWindowClosed(false);
 
   tandrel::LinuxEnvironment environment(argc, argv);
+  // A mounted disc becomes its drive; a DVD folder or image is offered as one more drive.
+  const tandrel::DiscArgument disc = tandrel::ResolveDiscArgument(environment.CommandLine());
+  environment.SetCommandLine(disc.text);
   std::vector<std::string> discPaths;
-  if (tandrel::IsDvdFolderOrImage(environment.CommandLine())) {
-    discPaths.push_back(environment.CommandLine());
+  if (disc.folderOrImage) {
+    discPaths.push_back(disc.text);
   }
 
   SessionScreenSaver screenSaver;
@@ -77,7 +78,8 @@ int main(int argc, char** argv) {
   tandrel::SystemLocale locale;
   tandrel::LinuxInstanceGuard instance;
   tandrel::LinuxProcess process;
-  tandrel::XdgDesktopSettings desktop(environment);
+  tandrel::SpawnCommandRunner runner;
+  tandrel::XdgDesktopSettings desktop(environment, &runner);
   tandrel::QtTimers timers;
   tandrel::QtWindowHooks hooks;
   tandrel::LinuxDriveQuery drives(discPaths);
@@ -85,7 +87,9 @@ int main(int argc, char** argv) {
   tandrel::LinuxDiskSpace disk;
   tandrel::QtPictures pictures;
   tandrel::QtShellOpener opener;
-  NoAutoPlay autoPlay;
+  std::error_code ec;
+  const std::string executable = std::filesystem::read_symlink("/proc/self/exe", ec).string();
+  tandrel::XdgAutoPlay autoPlay(executable, environment, runner);
   tandrel::QtFolderDialogs folderDialogs;
 
   tandrel::Platform platform{*engine,  windows, messages,    clock,        locale,

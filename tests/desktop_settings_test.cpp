@@ -80,13 +80,18 @@ class XdgDesktop : public testing::Test {
 };
 
 TEST_F(XdgDesktop, TakesTheDesktopFromTheUserDirectories) {
+  EXPECT_EQ(desktop.GetDesktopFolder(), home.path());  // no Desktop folder: home stands in
+  std::filesystem::create_directories(home / "Desktop");
+  std::filesystem::create_directories(home / "Schreibtisch");
+  std::filesystem::create_directories(home / "elsewhere/desk");
   EXPECT_EQ(desktop.GetDesktopFolder(), home / "Desktop");
   fakes::WriteFile(home / "config/user-dirs.dirs",
                    "# written by xdg-user-dirs-update\nXDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n"
                    "XDG_DESKTOP_DIR=\"$HOME/Schreibtisch/\"\n");
   EXPECT_EQ(desktop.GetDesktopFolder(), home / "Schreibtisch");
-  fakes::WriteFile(home / "config/user-dirs.dirs", "XDG_DESKTOP_DIR=\"/srv/desk\"\n");
-  EXPECT_EQ(desktop.GetDesktopFolder(), "/srv/desk");
+  fakes::WriteFile(home / "config/user-dirs.dirs",
+                   "XDG_DESKTOP_DIR=\"" + home / "elsewhere/desk" + "\"\n");
+  EXPECT_EQ(desktop.GetDesktopFolder(), home / "elsewhere/desk");
   environment.variables.clear();
   EXPECT_EQ(desktop.GetDesktopFolder(), "");
 }

@@ -11,7 +11,7 @@ namespace tandrel {
 class Application;
 
 // Where the product is found on the web, and where its users write to.
-inline constexpr const char* kProductWebAddress = "https://www.brimwell.com/tandrel/";
+inline constexpr const char* kProductWebAddress = "https://brimwell.com";
 inline constexpr const char* kSupportAddress = "support@brimwell.com";
 
 namespace aboutlayout {

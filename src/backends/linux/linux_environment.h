@@ -14,6 +14,8 @@ class LinuxEnvironment : public Environment {
   std::string SystemTempFolder() const override;
   std::string ProgramFolder() const override { return programFolder_; }
   std::string CommandLine() const override { return commandLine_; }
+  // What the desktop handed over, once it has been made into a drive the player knows.
+  void SetCommandLine(std::string commandLine) { commandLine_ = std::move(commandLine); }
 
  private:
   std::string programFolder_;

@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "backends/linux/desktop_wallpaper.h"
+
 namespace tandrel {
 namespace {
 
@@ -12,14 +14,25 @@ std::string NonEmpty(const std::optional<std::string>& value) {
 
 }  // namespace
 
-XdgDesktopSettings::XdgDesktopSettings(const Environment& environment)
-    : environment_(environment) {}
+XdgDesktopSettings::XdgDesktopSettings(const Environment& environment, CommandRunner* runner)
+    : environment_(environment), runner_(runner) {}
 
 std::string XdgDesktopSettings::Home() const {
   return NonEmpty(environment_.Variable("HOME"));
 }
 
 std::string XdgDesktopSettings::GetDesktopFolder() {
+  // A desktop folder that is not there (a machine without a desktop session) would make every
+  // snapshot fail; the home folder stands in for it, as the desktop conventions allow.
+  const std::string folder = DesktopFolderSetting();
+  std::error_code ec;
+  if (!folder.empty() && !std::filesystem::is_directory(folder, ec)) {
+    return Home();
+  }
+  return folder;
+}
+
+std::string XdgDesktopSettings::DesktopFolderSetting() {
   const std::string home = Home();
   std::string config = NonEmpty(environment_.Variable("XDG_CONFIG_HOME"));
   if (config.empty() && !home.empty()) {
@@ -72,6 +85,13 @@ std::string XdgDesktopSettings::GetWallpaperFolder() {
   return folder;
 }
 
-void XdgDesktopSettings::SetWallpaper(const std::string&, int16_t) {}
+void XdgDesktopSettings::SetWallpaper(const std::string& bitmapPath, int16_t style) {
+  if (runner_ != nullptr) {
+    ApplyDesktopWallpaper(environment_, *runner_, bitmapPath, style);
+    return;
+  }
+  SpawnCommandRunner tools;
+  ApplyDesktopWallpaper(environment_, tools, bitmapPath, style);
+}
 
 }  // namespace tandrel

@@ -239,6 +239,33 @@ intptr_t QtWindowHooks::CallWindowProcedure(WindowProcId, NativeWindow,
   return message.message == wm::kNull ? kSwallowed : 0;
 }
 
+namespace {
+
+// Moves a window with the mouse until the left button is let go, where no window manager does.
+class ManualMove : public QObject {
+ public:
+  explicit ManualMove(QWidget* window) : window_(window), grab_(QCursor::pos() - window->pos()) {
+    qApp->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::MouseMove && window_) {
+      window_->move(static_cast<QMouseEvent*>(event)->globalPosition().toPoint() - grab_);
+    } else if (event->type() == QEvent::MouseButtonRelease || !window_) {
+      qApp->removeEventFilter(this);
+      deleteLater();
+    }
+    return false;
+  }
+
+ private:
+  QPointer<QWidget> window_;
+  QPoint grab_;
+};
+
+}  // namespace
+
 void QtWindowHooks::BeginDrag(NativeWindow window) {
   auto* widget = reinterpret_cast<QWidget*>(window);
   if (widget == nullptr) {
@@ -248,12 +275,8 @@ void QtWindowHooks::BeginDrag(NativeWindow window) {
   if (handle != nullptr && handle->startSystemMove()) {
     return;
   }
-  // No window manager to ask: follow the mouse ourselves until the button is let go.
-  QWidget* top = widget->window();
-  const QPoint grab = QCursor::pos() - top->pos();
-  while (QGuiApplication::mouseButtons() & Qt::LeftButton) {
-    top->move(QCursor::pos() - grab);
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  if (QGuiApplication::mouseButtons() & Qt::LeftButton) {
+    new ManualMove(widget->window());
   }
 }
 

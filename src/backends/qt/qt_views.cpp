@@ -219,10 +219,13 @@ VideoView::VideoView(VideoFrames& frames, QWidget* parent)
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
   QPointer<VideoView> self(this);
-  std::shared_ptr<std::atomic<bool>> pending = pending_;
+  // The listener holds only this flag: the engine may outlive the view, and the view the
+  // engine, and neither then reaches the other.
+  std::weak_ptr<std::atomic<bool>> pending = pending_;
   // New pictures arrive on the decoder's thread; one repaint at a time is asked of this one.
   frames_.SetFrameListener([self, pending] {
-    if (!pending->exchange(true)) {
+    const std::shared_ptr<std::atomic<bool>> alive = pending.lock();
+    if (alive && !alive->exchange(true)) {
       QMetaObject::invokeMethod(
           qApp,
           [self] {
@@ -235,9 +238,7 @@ VideoView::VideoView(VideoFrames& frames, QWidget* parent)
   });
 }
 
-VideoView::~VideoView() {
-  frames_.SetFrameListener(nullptr);
-}
+VideoView::~VideoView() = default;
 
 void VideoView::paintEvent(QPaintEvent*) {
   pending_->store(false);
@@ -664,7 +665,7 @@ std::unique_ptr<Window> QtWindows::CreateAboutWindow(AboutForm& form) {
 
 void QtWindows::QuitWhenBothGone() {
   // The program ends once neither of its two main windows is left.
-  QTimer::singleShot(0, qApp, [this] {
+  QTimer::singleShot(0, &context_, [this] {
     const bool mainGone = mainMade_ && (!main_ || !main_->isVisible());
     const bool barGone = !barMade_ || !bar_ || !bar_->isVisible();
     if (mainGone && barGone) {
@@ -675,12 +676,15 @@ void QtWindows::QuitWhenBothGone() {
 
 void QtWindows::PopupMenu(OptionsDialog& owner, PopupMenuId id) {
   QMenu menu(bar_);
-  std::vector<std::pair<QAction*, std::function<void()>>> commands;
+  std::vector<std::function<void()>> commands;
+  int chosen = -1;
   auto add = [&](const MenuItem& item, std::function<void()> command, bool literal = false) {
     QAction* action = menu.addAction(literal ? Literal(item.caption) : Text(item.caption));
     action->setEnabled(item.enabled);
     action->setVisible(item.visible);
-    commands.emplace_back(action, std::move(command));
+    const int index = static_cast<int>(commands.size());
+    QObject::connect(action, &QAction::triggered, &menu, [&chosen, index] { chosen = index; });
+    commands.push_back(std::move(command));
   };
   if (id == PopupMenuId::Open) {
     for (size_t i = 0; i < owner.menus.dvdsList.size(); ++i) {
@@ -694,11 +698,10 @@ void QtWindows::PopupMenu(OptionsDialog& owner, PopupMenuId id) {
     menu.addSeparator();
     add(owner.menus.aboutMenu, [&owner] { owner.aboutMenu_Click(); });
   }
-  QAction* chosen = menu.exec(QCursor::pos());
-  for (auto& [action, command] : commands) {
-    if (action == chosen) {
-      command();
-    }
+  menu.exec(QCursor::pos());
+  // The command runs once the menu is gone, as a menu command does.
+  if (chosen >= 0) {
+    commands[static_cast<size_t>(chosen)]();
   }
 }
 

@@ -208,6 +208,8 @@ class QtWindows : public Windows {
   QtMovie::FailureSink failures_;
   QPointer<QWidget> main_;
   QPointer<QWidget> bar_;
+  // Work queued for later goes with this object.
+  QObject context_;
   bool mainMade_ = false;
   bool barMade_ = false;
 };
