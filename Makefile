@@ -1,7 +1,7 @@
 # Entry points. `make test` installs what is missing, then configures, builds and runs every
 # test under both presets: the normal build, and AddressSanitizer + UndefinedBehaviorSanitizer.
 
-.PHONY: test run deps build unit e2e bench format clean
+.PHONY: test run install uninstall deps build unit e2e bench format clean
 
 test: deps
 	cmake --preset default
@@ -22,6 +22,13 @@ build: deps
 	cmake --preset default
 	cmake --build --preset default
 
+# For the current user, or under PREFIX=...
+install: build
+	./scripts/install install
+
+uninstall:
+	./scripts/install uninstall
+
 # Either set of tests alone, in the default build.
 unit: build
 	ctest --preset default -L unit
@@ -33,6 +40,7 @@ e2e: build
 bench: build
 	./build/default/bench/tick_bench
 	./build/default/bench/engine_bench
+	./bench/frontend-bench
 
 format:
 	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
