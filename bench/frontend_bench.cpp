@@ -3,6 +3,8 @@
 //   frontend_bench launch   milliseconds from the start of main to the control bar shown
 //   frontend_bench idle     CPU of an idle player over ten seconds, in % of one core
 //   frontend_bench playing  CPU while the demo film plays, over ten seconds, in % of one core
+//   frontend_bench engine   the same film decoded by the engine alone, with no windows: what
+//                           libVLC itself costs with the same outputs
 #include <sys/resource.h>
 
 #include <QApplication>
@@ -56,14 +58,33 @@ int main(int argc, char** argv) {
   tandrel::fakes::TempDir emptySysfs;
   fs::copy(std::string(TANDREL_APP_DIR) + "/Resources", programDir / "Resources",
            fs::copy_options::recursive);
-  fs::copy(std::string(TANDREL_APP_DIR) + "/Lang", programDir / "Lang", fs::copy_options::recursive);
-  tandrel::fakes::WriteFile(programDir / "Config.cfg", "English.ini\r\n" + tempDir.path() +
-                                                          "\r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n");
+  fs::copy(std::string(TANDREL_APP_DIR) + "/Lang", programDir / "Lang",
+           fs::copy_options::recursive);
+  tandrel::fakes::WriteFile(
+      programDir / "Config.cfg",
+      "English.ini\r\n" + tempDir.path() + "\r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n");
   const std::string disc = std::string(TANDREL_DEMO_DIR) + "/DVD";
 
   Nothing screenSaver;
   tandrel::QtFullScreen fullScreen;
   tandrel::VlcEngine engine(screenSaver, fullScreen, tandrel::VlcEngine::Options{true});
+  if (mode == "engine") {
+    engine.QueueItem("dvd://" + disc, {"snapshot-path=" + tempDir.path()}, 2, 0);
+    engine.StartPlayback();
+    for (int press = 0; press < 40 && engine.LengthSeconds() < 19; ++press) {
+      engine.SetEngineVariable("key-nav-activate", 'a');
+      engine.SetEngineVariable("key-pressed", 'a');
+      QTest::qWait(250);
+    }
+    const double cpuBefore = CpuSeconds();
+    const auto wallBefore = Clock::now();
+    QTest::qWait(10000);
+    const double cpu = CpuSeconds() - cpuBefore;
+    const double wall = std::chrono::duration<double>(Clock::now() - wallBefore).count();
+    std::printf("engine_alone_cpu_percent_of_one_core %.2f\n", 100 * cpu / wall);
+    engine.StopPlayback();
+    return 0;
+  }
   tandrel::QtWindows windows(engine, fullScreen, [](const std::exception&) {});
   tandrel::QtMessageBoxes messages;
   tandrel::SystemClock clock;
@@ -78,18 +99,18 @@ int main(int argc, char** argv) {
   fake.environment.variables["TEMP"] = tempDir.path();
   fake.environment.commandLine = mode == "playing" ? disc : "";
   fake.desktop.desktop = tempDir.path();
-  tandrel::Platform platform{engine,  windows,  messages,         clock,        fake.locale,
-                             fake.instance, fake.process, fake.environment, fake.desktop, timers,
-                             hooks,   drives,   fake.tray,        disk,         pictures,
-                             pictures, opener,  fake.shell,       fake.shell};
+  tandrel::Platform platform{engine,       windows,       messages,     clock,
+                             fake.locale,  fake.instance, fake.process, fake.environment,
+                             fake.desktop, timers,        hooks,        drives,
+                             fake.tray,    disk,          pictures,     pictures,
+                             opener,       fake.shell,    fake.shell};
   tandrel::Application app(platform);
   app.Start();
   while (windows.controlBar() == nullptr || !windows.controlBar()->isVisible()) {
     QCoreApplication::processEvents();
   }
   QCoreApplication::processEvents();
-  const double launchMs =
-      std::chrono::duration<double, std::milli>(Clock::now() - started).count();
+  const double launchMs = std::chrono::duration<double, std::milli>(Clock::now() - started).count();
   if (mode == "launch") {
     std::printf("launch_to_control_bar_ms %.1f\n", launchMs);
     return 0;

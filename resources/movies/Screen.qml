@@ -176,7 +176,9 @@ Rectangle {
         Rectangle {
             height: parent.height
             radius: 2
-            width: Math.max(height, parent.width * root.shownValue / 100)
+            // Whole pixels: a film's position moves the bar only when it shows, so a long film
+            // does not redraw the movie on every tick.
+            width: Math.max(height, Math.round(parent.width * root.shownValue / 100))
             visible: root.shownValue > 0
             color: root.accent
             antialiasing: true
@@ -189,7 +191,7 @@ Rectangle {
         objectName: "knob"
         width: 30
         height: 30
-        x: track.x + track.width * root.shownValue / 100 - width / 2
+        x: Math.round(track.x + track.width * root.shownValue / 100 - width / 2)
         y: track.y + track.height / 2 - height / 2
 
         readonly property bool active: seekArea.dragging || seekArea.containsMouse

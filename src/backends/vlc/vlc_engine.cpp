@@ -211,7 +211,7 @@ void VlcEngine::StopPlayback() {
   open_ = false;
   {
     std::lock_guard<std::mutex> lock(frameMutex_);
-    latest_.reset();
+    front_.reset();
   }
   SyncScreenSaver(false);
 }
@@ -394,7 +394,7 @@ void VlcEngine::TakeSnapshot() {
 
 std::shared_ptr<const VideoFrame> VlcEngine::LatestFrame() const {
   std::lock_guard<std::mutex> lock(frameMutex_);
-  return latest_;
+  return front_;
 }
 
 void VlcEngine::SetFrameListener(std::function<void()> listener) {
@@ -414,7 +414,7 @@ unsigned VlcEngine::Setup(void** opaque, char* chroma, unsigned* width, unsigned
   std::lock_guard<std::mutex> lock(self->frameMutex_);
   self->frameWidth_ = static_cast<int>(*width);
   self->frameHeight_ = static_cast<int>(*height);
-  self->decodeBuffer_.assign(static_cast<size_t>(pitches[0]) * lines[0], 0);
+  self->back_.reset();
   return 1;
 }
 
@@ -423,7 +423,14 @@ void VlcEngine::Cleanup(void*) {}
 void* VlcEngine::Lock(void* opaque, void** planes) {
   auto* self = static_cast<VlcEngine*>(opaque);
   std::lock_guard<std::mutex> lock(self->frameMutex_);
-  planes[0] = self->decodeBuffer_.data();
+  const size_t bytes = static_cast<size_t>(self->frameWidth_) * self->frameHeight_ * 4;
+  if (!self->back_ || self->back_.use_count() != 1 || self->back_->pixels.size() != bytes) {
+    self->back_ = std::make_shared<VideoFrame>();
+    self->back_->pixels.resize(bytes);
+  }
+  self->back_->width = self->frameWidth_;
+  self->back_->height = self->frameHeight_;
+  planes[0] = self->back_->pixels.data();
   return nullptr;
 }
 
@@ -432,11 +439,7 @@ void VlcEngine::Display(void* opaque, void*) {
   std::function<void()> listener;
   {
     std::lock_guard<std::mutex> lock(self->frameMutex_);
-    auto frame = std::make_shared<VideoFrame>();
-    frame->width = self->frameWidth_;
-    frame->height = self->frameHeight_;
-    frame->pixels = self->decodeBuffer_;
-    self->latest_ = std::move(frame);
+    std::swap(self->front_, self->back_);
     listener = self->frameListener_;
   }
   if (listener) {

@@ -113,11 +113,14 @@ class VlcEngine : public VideoEngine, public VideoFrames {
   int nextSnapshotNumber_ = 1;
   std::string lastSnapshot_;
 
+  // The decoder writes into `back_` while the window shows `front_`; a picture that is done
+  // swaps them. A back picture still held by someone (the window painting it, a snapshot) is
+  // left to them and a fresh one is taken.
   mutable std::mutex frameMutex_;
-  std::vector<uint8_t> decodeBuffer_;
   int frameWidth_ = 0;
   int frameHeight_ = 0;
-  std::shared_ptr<const VideoFrame> latest_;
+  std::shared_ptr<VideoFrame> back_;
+  std::shared_ptr<VideoFrame> front_;
   std::function<void()> frameListener_;
 };
 
