@@ -124,7 +124,7 @@ TEST_F(XdgAutoPlayTest, WritesTheEntryAndTheSolidActionThenTakesOnlyThemAway) {
 
 TEST_F(XdgAutoPlayTest, QuotesTheProgramForTheExecKey) {
   const std::tuple<const char*, const char*, const char*> cases[] = {
-      {"/usr/bin/tandrel", "Exec=\"/usr/bin/tandrel\" %u", "TryExec=/usr/bin/tandrel"},
+      {"/usr/bin/tandrel", "Exec=/usr/bin/tandrel %u", "TryExec=/usr/bin/tandrel"},
       {"/opt/\"q\" $x `b`/t", R"(Exec="/opt/\\"q\\" \\$x \\`b\\`/t" %u)",
        "TryExec=/opt/\"q\" $x `b`/t"},
       {"/opt/a\\b/t", R"(Exec="/opt/a\\\\b/t" %u)", R"(TryExec=/opt/a\\b/t)"},
@@ -172,6 +172,25 @@ TEST_F(XdgAutoPlayTest, GlibFindsTheDefaultAndStartsTheProgram) {
 
   autoPlay.RegisterAutoPlay(0);
   EXPECT_EQ(gio.Run({"gio", "mime", "x-content/video-dvd"}).output.find("No default"), 0u);
+}
+
+TEST_F(XdgAutoPlayTest, XdgMimeNamesTheDefaultAndGivesAnotherProgramsBack) {
+  SpawnCommandRunner xdg = Gio({"XDG_CURRENT_DESKTOP=X-Generic", "HOME=" + (home / "home")});
+  if (!xdg.Run({"sh", "-c", "command -v xdg-mime"}).Succeeded()) {
+    GTEST_SKIP() << "xdg-mime is not installed (xdg-utils)";
+  }
+  WriteFile(home / "data/applications/other-player.desktop",
+            "[Desktop Entry]\nType=Application\nName=Other\nExec=true %u\n"
+            "MimeType=x-content/video-dvd;\n");
+  WriteFile(MimeApps(), "[Default Applications]\nx-content/video-dvd=other-player.desktop\n");
+  const std::vector<std::string> query = {"xdg-mime", "query", "default", "x-content/video-dvd"};
+  WriteFile(home / "bin/tandrel", "#!/bin/sh\n");
+  fs::permissions(home / "bin/tandrel", fs::perms::owner_all);
+  XdgAutoPlay autoPlay(home / "bin/tandrel", environment, runner);
+  autoPlay.RegisterAutoPlay(1);
+  EXPECT_EQ(xdg.Run(query).output, "tandrel-autoplay.desktop\n");
+  autoPlay.RegisterAutoPlay(0);
+  EXPECT_EQ(xdg.Run(query).output, "other-player.desktop\n");
 }
 
 struct MimeAppsCase {

@@ -121,10 +121,17 @@ std::string EscapedValue(const std::string& value) {
   return escaped;
 }
 
-// One argument of an Exec key: always in double quotes, so that no character of the path has a
-// meaning of its own, with the characters that stay special inside them escaped, and '%' doubled
-// so that it is not taken for a field code.
+// One argument of an Exec key. A path of plain characters stands as it is, which is also what
+// simpler readers of desktop entries (xdg-mime among them) understand; any other goes in double
+// quotes, so that no character of it has a meaning of its own, with the characters that stay
+// special inside them escaped. '%' is doubled so that it is not taken for a field code.
 std::string ExecArgument(const std::string& argument) {
+  const bool plain = !argument.empty() && argument.find_first_not_of(
+                                              "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"
+                                              "0123456789/._+-,:@=") == std::string::npos;
+  if (plain) {
+    return EscapedValue(argument);
+  }
   std::string quoted = "\"";
   for (const char c : argument) {
     if (c == '"' || c == '`' || c == '$' || c == '\\') {
