@@ -105,29 +105,6 @@ bool ApplyWithGSettings(CommandRunner& runner, const std::string& schema,
   return set;
 }
 
-std::string JavaScriptString(const std::string& text) {
-  std::string quoted = "\"";
-  for (const char c : text) {
-    switch (c) {
-      case '"':
-        quoted += "\\\"";
-        break;
-      case '\\':
-        quoted += "\\\\";
-        break;
-      case '\n':
-        quoted += "\\n";
-        break;
-      case '\r':
-        quoted += "\\r";
-        break;
-      default:
-        quoted += c;
-    }
-  }
-  return quoted + "\"";
-}
-
 // Every desktop (one per screen and activity) of Plasma's shell gets the image wallpaper. The
 // fill modes are those of a Qt Quick Image: Pad shows the picture centred, Tile tiles it,
 // Stretch stretches it.
@@ -143,7 +120,7 @@ bool ApplyOnPlasma(CommandRunner& runner, const std::string& uri, Layout layout)
       std::string(fillMode) +
       ");\n"
       "  d.writeConfig(\"Image\", " +
-      JavaScriptString(uri) +
+      QuotedLiteral(uri, '"') +
       ");\n"
       "}\n";
   // --print-reply makes dbus-send wait for the shell's answer and fail when it refuses.

@@ -166,33 +166,29 @@ CommandResult SpawnCommandRunner::Run(const std::vector<std::string>& arguments)
   return result;
 }
 
-std::string GVariantString(const std::string& text) {
-  std::string quoted = "'";
+std::string QuotedLiteral(const std::string& text, char quote) {
+  std::string quoted(1, quote);
   for (const char c : text) {
-    switch (c) {
-      case '\'':
-        quoted += "\\'";
-        break;
-      case '\\':
-        quoted += "\\\\";
-        break;
-      case '\n':
-        quoted += "\\n";
-        break;
-      case '\t':
-        quoted += "\\t";
-        break;
-      default:
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
-          char escape[8];
-          std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned char>(c));
-          quoted += escape;
-        } else {
-          quoted += c;
-        }
+    if (c == quote || c == '\\') {
+      quoted += '\\';
+      quoted += c;
+    } else if (c == '\n') {
+      quoted += "\\n";
+    } else if (c == '\t') {
+      quoted += "\\t";
+    } else if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+      char escape[8];
+      std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned char>(c));
+      quoted += escape;
+    } else {
+      quoted += c;
     }
   }
-  return quoted + "'";
+  return quoted + quote;
+}
+
+std::string GVariantString(const std::string& text) {
+  return QuotedLiteral(text, '\'');
 }
 
 }  // namespace tandrel

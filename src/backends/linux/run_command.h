@@ -42,5 +42,8 @@ class SpawnCommandRunner : public CommandRunner {
 
 // `text` as a GVariant string literal, the form gsettings reads and prints its values in.
 std::string GVariantString(const std::string& text);
+// `text` between `quote` characters, with the quote, the backslash and control characters
+// escaped as GVariant text and JavaScript both read them.
+std::string QuotedLiteral(const std::string& text, char quote);
 
 }  // namespace tandrel
