@@ -15,21 +15,11 @@
 #include "backends/linux/system_locale.h"
 #include "backends/linux/xdg_autoplay.h"
 #include "backends/linux/xdg_desktop_settings.h"
+#include "backends/qt/qt_dbus.h"
 #include "backends/qt/qt_services.h"
 #include "backends/qt/qt_views.h"
 #include "backends/vlc/vlc_engine.h"
 #include "lang/language_reader.h"
-
-namespace {
-
-// Until the desktop session is asked through D-Bus, the screen saver is left alone.
-class SessionScreenSaver : public tandrel::ScreenSaver {
- public:
-  void Inhibit() override {}
-  void UnInhibit() override {}
-};
-
-}  // namespace
 
 int main(int argc, char** argv) {
   // The interface's movies are small; the software renderer draws them anywhere, with or without
@@ -52,7 +42,8 @@ int main(int argc, char** argv) {
     discPaths.push_back(disc.text);
   }
 
-  SessionScreenSaver screenSaver;
+  // Before the engine, which hands back what it inhibited when it goes.
+  tandrel::DBusScreenSaver screenSaver;
   tandrel::QtFullScreen fullScreen;
   std::unique_ptr<tandrel::VlcEngine> engine;
   try {
@@ -101,6 +92,8 @@ int main(int argc, char** argv) {
   app.Start();
   int status = 0;
   if (!app.mainForm().IsClosed()) {
+    // On the desktop's media controls while the player runs.
+    tandrel::MprisService mpris(app, QDBusConnection::sessionBus());
     status = QApplication::exec();
   }
   running = nullptr;

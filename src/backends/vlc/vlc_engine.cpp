@@ -168,6 +168,7 @@ void VlcEngine::Open(const Item& item) {
 
 void VlcEngine::StartPlayback() {
   const libvlc_state_t state = libvlc_media_player_get_state(player_);
+  pausing_ = false;
   if (open_ && state == libvlc_Paused) {
     libvlc_media_player_set_pause(player_, 0);
     SyncScreenSaver(true);
@@ -203,12 +204,14 @@ void VlcEngine::PausePlayback() {
     return;
   }
   libvlc_media_player_set_pause(player_, 1);
+  pausing_ = true;
   SyncScreenSaver(false);
 }
 
 void VlcEngine::StopPlayback() {
   libvlc_media_player_stop(player_);
   open_ = false;
+  pausing_ = false;
   {
     std::lock_guard<std::mutex> lock(frameMutex_);
     front_.reset();
@@ -248,7 +251,7 @@ void VlcEngine::SyncAudio() {
 }
 
 void VlcEngine::SyncScreenSaver(bool playing) {
-  const bool wanted = playing && open_ && applied_.inhibitScreenSaver;
+  const bool wanted = playing && open_ && !pausing_ && applied_.inhibitScreenSaver;
   if (wanted != inhibited_) {
     inhibited_ = wanted;
     if (wanted) {

@@ -104,6 +104,9 @@ class VlcEngine : public VideoEngine, public VideoFrames {
   Applied applied_;
   bool open_ = false;  // a media of ours is set on the player
   bool inhibited_ = false;
+  // A pause was asked for: libVLC reports playing for a moment longer, which must not bring the
+  // screen saver's inhibition back.
+  bool pausing_ = false;
 
   int volume_ = 50;
   bool muted_ = false;
