@@ -12,11 +12,7 @@ void AboutForm::Load() {
   if (IsLoaded()) {
     return;
   }
-  caption.clear();
-  lblTitle.clear();
-  lblVersion.clear();
-  lblDescription.clear();
-  cmdOKCaption = "OK";
+  static_cast<AboutFormState&>(*this) = AboutFormState{};
   closedWindow_.reset();
   window_ = app_.platform().windows.CreateAboutWindow(*this);
   Form_Load();

@@ -33,8 +33,19 @@ inline constexpr DialogControl kControls[] = {
 };
 }  // namespace aboutlayout
 
+// The About box's texts, as the window first shows them.
+struct AboutFormState {
+  std::string caption;
+  std::string lblTitle;
+  std::string lblVersion;
+  std::string lblDescription;
+  std::string SCLabel1 = kProductWebAddress;
+  std::string SCLabel2 = kSupportAddress;
+  std::string cmdOKCaption = "OK";
+};
+
 // The About box: title, version, description and the maker's two links.
-class AboutForm {
+class AboutForm : public AboutFormState {
  public:
   static constexpr int kMajor = 1;
   static constexpr int kMinor = 0;
@@ -53,14 +64,6 @@ class AboutForm {
   // Opens the web address; opens a new mail to the support address.
   void SCLabel1_Click();
   void SCLabel2_Click();
-
-  std::string caption;
-  std::string lblTitle;
-  std::string lblVersion;
-  std::string lblDescription;
-  std::string SCLabel1 = kProductWebAddress;
-  std::string SCLabel2 = kSupportAddress;
-  std::string cmdOKCaption = "OK";
 
  private:
   void Form_Load();

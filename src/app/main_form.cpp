@@ -245,29 +245,14 @@ void MainForm::EnableTransport(bool enabled) {
 }
 
 void MainForm::StartHook() {
-  if (IsClosed()) {
-    return;
-  }
-  try {
-    Hooking& hooking = app_.hooking();
-    if (const NativeWindow flash = hooking.FindFlashWindow(window_->NativeHandle())) {
-      hooking.HookScreenWindow(flash, true);
-    }
-  } catch (const std::exception&) {
-    // The movie keeps its own handling of the right button.
+  if (!IsClosed()) {
+    app_.hooking().HookFormMovie(window_->NativeHandle(), Hooking::MovieKind::Screen, true);
   }
 }
 
 void MainForm::StopHook() {
-  if (IsClosed()) {
-    return;
-  }
-  try {
-    Hooking& hooking = app_.hooking();
-    if (const NativeWindow flash = hooking.FindFlashWindow(window_->NativeHandle())) {
-      hooking.HookScreenWindow(flash, false);
-    }
-  } catch (const std::exception&) {
+  if (!IsClosed()) {
+    app_.hooking().HookFormMovie(window_->NativeHandle(), Hooking::MovieKind::Screen, false);
   }
 }
 

@@ -135,24 +135,11 @@ void DvdBarForm::VolumeStep(int step) {
 }
 
 void DvdBarForm::StartHook() {
-  try {
-    Hooking& hooking = app_.hooking();
-    if (const NativeWindow flash = hooking.FindFlashWindow(window_->NativeHandle())) {
-      hooking.HookSkinWindow(flash, true);
-    }
-  } catch (const std::exception&) {
-    // The skin keeps its own handling of the right button.
-  }
+  app_.hooking().HookFormMovie(window_->NativeHandle(), Hooking::MovieKind::Skin, true);
 }
 
 void DvdBarForm::StopHook() {
-  try {
-    Hooking& hooking = app_.hooking();
-    if (const NativeWindow flash = hooking.FindFlashWindow(window_->NativeHandle())) {
-      hooking.HookSkinWindow(flash, false);
-    }
-  } catch (const std::exception&) {
-  }
+  app_.hooking().HookFormMovie(window_->NativeHandle(), Hooking::MovieKind::Skin, false);
 }
 
 void DvdBarForm::Eject(const std::string& drive) {

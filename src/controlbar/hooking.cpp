@@ -1,5 +1,6 @@
 #include "controlbar/hooking.h"
 
+#include <exception>
 #include <string>
 
 namespace tandrel {
@@ -39,6 +40,19 @@ void Hooking::HookSkinWindow(NativeWindow window, bool install) {
 
 void Hooking::HookScreenWindow(NativeWindow window, bool install) {
   Hook(window, install, screenWindowProc_, OldScreenWindowProc, screenInstalled_);
+}
+
+void Hooking::HookFormMovie(NativeWindow form, MovieKind kind, bool install) {
+  try {
+    if (const NativeWindow flash = FindFlashWindow(form)) {
+      if (kind == MovieKind::Skin) {
+        HookSkinWindow(flash, install);
+      } else {
+        HookScreenWindow(flash, install);
+      }
+    }
+  } catch (const std::exception&) {
+  }
 }
 
 void Hooking::Hook(NativeWindow window, bool install, FilterProcedure& procedure,

@@ -22,6 +22,11 @@ class Hooking {
   void HookSkinWindow(NativeWindow window, bool install);
   void HookScreenWindow(NativeWindow window, bool install);
 
+  enum class MovieKind { Skin, Screen };
+  // A form's StartHook (install) or StopHook: finds the form's movie window and hooks or unhooks
+  // it. Every failure is swallowed: the movie then keeps its own handling of the right button.
+  void HookFormMovie(NativeWindow form, MovieKind kind, bool install);
+
   // The window found by the latest search.
   NativeWindow FlashWindowHandle = 0;
   // The procedures our own replaced; kept after removal.

@@ -11,26 +11,7 @@ OptionsDialog::OptionsDialog(Application& app)
     : FolderBrowse1(app.platform().folderDialogs), app_(app) {}
 
 void OptionsDialog::Reset() {
-  menus = HiddenMenus{};
-  title = "Options";
-  enabled = true;
-  languageFrameCaption = "Language";
-  languageLabelCaption = "Select Language";
-  availableLanguages.clear();
-  availableLanguagesIndex = -1;
-  optToFile = true;
-  optToClipboard = false;
-  optToDesktop = false;
-  snapshotPath.clear();
-  snapshotPathEnabled = true;
-  snapshotsBrowseEnabled = true;
-  cmbWallpaperTypeIndex = -1;
-  cmbWallpaperTypeEnabled = false;
-  chkOverlay = 0;
-  chkScreenSaver = 0;
-  chkAutoPlay = 0;
-  okButtonCaption = "OK";
-  cancelButtonCaption = "Cancel";
+  static_cast<OptionsDialogState&>(*this) = OptionsDialogState{};
   FolderBrowse1.InitProperties();
 }
 

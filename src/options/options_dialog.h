@@ -94,8 +94,35 @@ inline constexpr const char* kScreenSaver = "Disable screen saver";
 inline constexpr const char* kAutoPlay = "Auto Play";
 }  // namespace optionslayout
 
+// The state of the dialog's controls and of the hidden menus, as the window first shows them.
+struct OptionsDialogState {
+  HiddenMenus menus;
+
+  // The dialog's face.
+  std::string title = "Options";
+  bool enabled = true;
+  std::string languageFrameCaption = "Language";
+  std::string languageLabelCaption = "Select Language";
+  std::vector<std::string> availableLanguages;
+  int availableLanguagesIndex = -1;  // -1: nothing selected
+  bool optToFile = true;
+  bool optToClipboard = false;
+  bool optToDesktop = false;
+  std::string snapshotPath;
+  bool snapshotPathEnabled = true;
+  bool snapshotsBrowseEnabled = true;
+  std::vector<std::string> cmbWallpaperTypeItems{"Center", "Tile", "Stretch"};
+  int cmbWallpaperTypeIndex = -1;
+  bool cmbWallpaperTypeEnabled = false;
+  int chkOverlay = 0;  // 0 cleared, 1 ticked
+  int chkScreenSaver = 0;
+  int chkAutoPlay = 0;
+  std::string okButtonCaption = "OK";
+  std::string cancelButtonCaption = "Cancel";
+};
+
 // The options dialog: the settings as controls, and the program's hidden menus.
-class OptionsDialog {
+class OptionsDialog : public OptionsDialogState {
  public:
   explicit OptionsDialog(Application& app);
 
@@ -129,30 +156,6 @@ class OptionsDialog {
   // Opens the active language pack's help file.
   void howToUseMenu_Click();
   void aboutMenu_Click();
-
-  HiddenMenus menus;
-
-  // The dialog's face.
-  std::string title = "Options";
-  bool enabled = true;
-  std::string languageFrameCaption = "Language";
-  std::string languageLabelCaption = "Select Language";
-  std::vector<std::string> availableLanguages;
-  int availableLanguagesIndex = -1;  // -1: nothing selected
-  bool optToFile = true;
-  bool optToClipboard = false;
-  bool optToDesktop = false;
-  std::string snapshotPath;
-  bool snapshotPathEnabled = true;
-  bool snapshotsBrowseEnabled = true;
-  std::vector<std::string> cmbWallpaperTypeItems{"Center", "Tile", "Stretch"};
-  int cmbWallpaperTypeIndex = -1;
-  bool cmbWallpaperTypeEnabled = false;
-  int chkOverlay = 0;  // 0 cleared, 1 ticked
-  int chkScreenSaver = 0;
-  int chkAutoPlay = 0;
-  std::string okButtonCaption = "OK";
-  std::string cancelButtonCaption = "Cancel";
 
   // The language packs ("*.ini" in the Lang folder).
   FileList File1{"*.ini"};

@@ -30,16 +30,14 @@ struct FakePlatform {
   FakePictures pictures{log};
   FakeShell shell{log};
 
-  Platform platform{engine,      windows,  messages, clock, locale, instance, process,
-                    environment, desktop,  timers,   hooks, drives, tray,     disk,
-                    pictures,    pictures, shell,    shell, shell};
-
   // The same fakes around another engine and drive query, such as the real ones.
   Platform With(VideoEngine& realEngine, DriveQuery& realDrives) {
     return Platform{realEngine,  windows,  messages, clock, locale,     instance, process,
                     environment, desktop,  timers,   hooks, realDrives, tray,     disk,
                     pictures,    pictures, shell,    shell, shell};
   }
+
+  Platform platform = With(engine, drives);
 };
 
 }  // namespace tandrel::fakes
