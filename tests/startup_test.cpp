@@ -95,6 +95,17 @@ TEST_F(StartupTest, RunsItsStepsInOrder) {
   EXPECT_EQ(app.mainForm().volumeSlider, 50);
 }
 
+TEST_F(StartupTest, ATickBeforeTheBarIsLoadedLeavesItAlone) {
+  WriteFile(Config(), kConfig);
+  app.mainForm().Initialize();
+  fake.engine.volume = 65;
+  fake.timers.Fire(10);  // the toolkit let a tick through before start-up placed the bar
+  EXPECT_FALSE(fake.windows.Has("bar"));
+  app.mainForm().Form_Load();
+  EXPECT_EQ(fake.windows.skinMovie.variables["_level0.pad.volumeText1.text"], "Volume 65");
+  EXPECT_EQ(fake.windows.created["bar"], 1);
+}
+
 TEST_F(StartupTest, AnEmptyCommandLineLeavesThePlayerIdle) {
   WriteFile(Config(), kConfig);
   ASSERT_TRUE(Start());

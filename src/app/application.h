@@ -34,6 +34,8 @@ class Application {
 
   MainForm& mainForm() { return mainForm_; }
   DvdBarForm& dvdBarForm();
+  // The control bar if it is loaded, without loading it.
+  DvdBarForm* loadedDvdBarForm() { return dvdBarForm_.IsLoaded() ? &dvdBarForm_ : nullptr; }
   OptionsDialog& optionsDialog();
   AboutForm& aboutForm();
 

@@ -127,6 +127,8 @@ class MainForm {
 
  private:
   void DeleteListedImages();
+  // The skin's copy of the time text.
+  void SetSkinTime(const std::string& text);
   void CloseSplash();
   // Shows why start-up cannot go on and ends the process with a failure status.
   void FailStartup(const std::string& text);

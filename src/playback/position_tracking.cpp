@@ -24,7 +24,7 @@ void MainForm::movieTimer_Timer() {
       if (playButton.enabled) {
         EnableTransport(false);
         timeElapsed.clear();
-        app_.dvdBarForm().gui().SetMovieVariable(movievars::kTimeElapsed, "");
+        SetSkinTime("");
       }
       SetLogoHideVisible(true);
       return;
@@ -35,7 +35,7 @@ void MainForm::movieTimer_Timer() {
     const int elapsed = engine.ElapsedSeconds();
     const int length = engine.LengthSeconds();
     timeElapsed = FormatTime(elapsed) + "/" + FormatTime(length);
-    app_.dvdBarForm().gui().SetMovieVariable(movievars::kTimeElapsed, timeElapsed);
+    SetSkinTime(timeElapsed);
     player().SetMovieVariable(
         movievars::kKnobPosition,
         KnobText(engine.PlaybackPosition(), platform.locale.DecimalSeparator()));
@@ -45,6 +45,14 @@ void MainForm::movieTimer_Timer() {
     }
   } catch (const std::exception&) {
     // Only this tick is lost; the next one starts afresh.
+  }
+}
+
+void MainForm::SetSkinTime(const std::string& text) {
+  // A tick never loads the bar: one that comes while start-up is still under way would load it
+  // before the volume is known, and one after the bar was closed would bring it back.
+  if (DvdBarForm* bar = app_.loadedDvdBarForm()) {
+    bar->gui().SetMovieVariable(movievars::kTimeElapsed, text);
   }
 }
 
